@@ -1,0 +1,12 @@
+// The commands of tavrin-cli, in the order the overview lists them. Each lives
+// in its own file under commands/ beside the part of the core it fronts.
+#include "cli/command_line.hpp"
+
+namespace tavrin::cli {
+
+const std::vector<Command>& AllCommands() {
+  static const std::vector<Command> commands = {};
+  return commands;
+}
+
+}  // namespace tavrin::cli
