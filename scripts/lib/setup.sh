@@ -11,7 +11,7 @@ TAVRIN_PACKAGES=(
   libopencc-dev                      # simplified-to-traditional forms of characters
   liberfa-dev                        # positions of the Sun and Moon for the calendar
   libgtest-dev libbenchmark-dev      # tests and benchmarks
-  unicode-data                       # Unihan, the source of the dictionary tables
+  unicode-data opencc python3        # the dictionary tables' sources, checked by the tests
   fonts-noto-cjk                     # Chinese glyphs in the windows and pages
   xvfb xauth                         # a display for the window when there is none
 )

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "cli/run_cli.hpp"
+#include "support/utf8.hpp"
 
 namespace tavrin::test {
 namespace {
@@ -30,6 +31,41 @@ TEST(Cli, UsageErrorsExitTwoWithOneLineAndNoOutput) {
   }
   const CliRun run = RunCli({"frobnicate"});
   EXPECT_EQ(run.err, "tavrin-cli: unknown command 'frobnicate' (see tavrin-cli --help)\n");
+}
+
+TEST(CliChar, OneLinePerCharacter) {
+  const CliRun run = RunCli({"char", Utf8(u8"泽轩钟和嗯")});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, Utf8(u8"泽\t澤\t17\t水\tzé\n"
+                          u8"轩\t軒\t10\t土\txuān\n"
+                          u8"钟\t鍾\t17\t金\tzhōng\n"
+                          u8"和\t和\t8\t水\thé,hè,hú,huó,huò\n"
+                          u8"嗯\t嗯\t13\t未\tn2,n3,n4,ng2,ng3,ng4\n"));
+  const CliRun outside_gbk = RunCli({"char", Utf8(u8"한")});
+  EXPECT_EQ(outside_gbk.status, 2);
+  EXPECT_EQ(outside_gbk.out, "");
+  EXPECT_EQ(RunCli({"char"}).status, 2);
+}
+
+TEST(CliGrids, PrintsTheFiguresAfterCleaning) {
+  const std::string expected = Utf8(u8"5\t7\t11\t15\t9\t土金木\t凶\t吉\t91\n");
+  EXPECT_EQ(RunCli({"grids", Utf8(u8"王"), Utf8(u8"小明")}).out, expected);
+  EXPECT_EQ(RunCli({"grids", Utf8(u8" 王"), Utf8(u8"小 明7x")}).out, expected);
+  const CliRun latin = RunCli({"grids", "Wang", Utf8(u8"明")});
+  EXPECT_EQ(latin.status, 1);
+  EXPECT_EQ(latin.out, "");
+  EXPECT_NE(latin.err.find("SURNAME"), std::string::npos);
+  EXPECT_EQ(RunCli({"grids", Utf8(u8"王")}).status, 2);
+  EXPECT_EQ(RunCli({"grids", Utf8(u8"王"), Utf8(u8"明"), "--bogus"}).status, 2);
+}
+
+TEST(CliHelp, EveryCommandHasHelpWithAnExample) {
+  for (const char* command : {"char", "grids"}) {
+    const CliRun run = RunCli({"help", command});
+    EXPECT_EQ(run.status, 0) << command;
+    EXPECT_NE(run.out.find("Example:"), std::string::npos) << command;
+    EXPECT_EQ(RunCli({command, "--help"}).out, run.out) << command;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "text/search.hpp"
 
+#include <algorithm>
 #include <climits>
 
 namespace tavrin {
@@ -23,8 +24,24 @@ bool MatchesAt(std::string_view text, std::size_t at, std::string_view pattern, 
 int FindText(std::string_view text, std::string_view pattern, CaseRule mode, int from) {
   if (text.empty()) return -1;
   const std::size_t start = from > 1 ? static_cast<std::size_t>(from - 1) : 0;
-  for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) {
-    if (at >= start && MatchesAt(text, at, pattern, mode)) return static_cast<int>(at + 1);
+  if (pattern.empty()) {  // matches at the first character boundary from `start`
+    for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) {
+      if (at >= start) return static_cast<int>(at + 1);
+    }
+    return -1;
+  }
+  // Every lookup scans a table from its start, so this loop is the hot path of
+  // the whole system: compare the first byte inline before the full match.
+  const char first = mode == CaseRule::Exact ? pattern[0] : FoldAscii(pattern[0]);
+  const std::size_t last_start = text.size() - std::min(text.size(), pattern.size());
+  if (text.size() < pattern.size()) return -1;
+  for (std::size_t at = 0; at <= last_start;) {
+    const char byte = text[at];
+    if (at >= start && (mode == CaseRule::Exact ? byte : FoldAscii(byte)) == first &&
+        MatchesAt(text, at, pattern, mode)) {
+      return static_cast<int>(at + 1);
+    }
+    at += static_cast<unsigned char>(byte) >= 0x80 ? 2 : 1;
   }
   return -1;
 }

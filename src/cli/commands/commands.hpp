@@ -1,0 +1,10 @@
+#pragma once
+// The commands of tavrin-cli, one definition per file in this folder.
+#include "cli/command_line.hpp"
+
+namespace tavrin::cli {
+
+extern const Command kCharCommand;
+extern const Command kGridsCommand;
+
+}  // namespace tavrin::cli
