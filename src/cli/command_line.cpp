@@ -2,8 +2,8 @@
 
 #include <string>
 
+#include "app/product.hpp"
 #include "cli/terminal.hpp"
-#include "product.hpp"
 
 namespace tavrin::cli {
 namespace {

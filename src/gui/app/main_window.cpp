@@ -1,6 +1,6 @@
 #include "gui/app/main_window.hpp"
 
-#include "product.hpp"
+#include "app/product.hpp"
 
 namespace tavrin::gui {
 

@@ -1,0 +1,17 @@
+#pragma once
+// Every page, archive and settings file is replaced whole: the bytes go to a
+// temporary file beside the target, which is then renamed over it, so a crash
+// or a full disk never leaves half a file.
+#include <string>
+#include <string_view>
+
+namespace tavrin {
+
+// Writes `bytes` as the whole content of `path`. Returns false when the file
+// could not be written; the old content, if any, is then left as it was.
+bool ReplaceFile(const std::string& path, std::string_view bytes);
+
+// Reads the whole content of `path` into `bytes`; false when it cannot be read.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+}  // namespace tavrin
