@@ -59,8 +59,25 @@ TEST(CliGrids, PrintsTheFiguresAfterCleaning) {
   EXPECT_EQ(RunCli({"grids", Utf8(u8"王"), Utf8(u8"明"), "--bogus"}).status, 2);
 }
 
+TEST(CliScore, ScoresNamesFromStandardInputOrAFile) {
+  const std::string input = Utf8(u8"王小明 陈浩\n\n王 李思源 欧阳小明明\r\n王明");
+  const std::string expected = Utf8(u8"王小明\t91\n陈浩\t68\n李思源\t94\n王明\t48.5\n");
+  EXPECT_EQ(RunCli({"score"}, input).out, expected);
+  EXPECT_EQ(RunCli({"score", "-"}, input).out, expected);
+  EXPECT_EQ(RunCli({"score", "--sort"}, input).out, Utf8(u8"李思源\t94\n王小明\t91\n陈浩\t68\n王明\t48.5\n"));
+
+  const CliRun missing = RunCli({"score", "/nonexistent/names.txt"});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_NE(missing.err.find("/nonexistent/names.txt"), std::string::npos);
+  const CliRun outside_gbk = RunCli({"score"}, Utf8(u8"王小明\n李한"));
+  EXPECT_EQ(outside_gbk.status, 1);
+  EXPECT_EQ(outside_gbk.out, "");
+  EXPECT_NE(outside_gbk.err.find("line 2"), std::string::npos);
+  EXPECT_EQ(RunCli({"score", "a", "b"}).status, 2);
+}
+
 TEST(CliHelp, EveryCommandHasHelpWithAnExample) {
-  for (const char* command : {"char", "grids"}) {
+  for (const char* command : {"char", "grids", "score"}) {
     const CliRun run = RunCli({"help", command});
     EXPECT_EQ(run.status, 0) << command;
     EXPECT_NE(run.out.find("Example:"), std::string::npos) << command;

@@ -9,7 +9,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "text/encoding.hpp"
+
 namespace tavrin {
+
+std::string PathInDirectory(const std::string& directory, std::string_view gbk_file_name) {
+  const ConversionResult name = GbkToUtf8(gbk_file_name);
+  return directory + (name.ok() ? name.text : std::string(gbk_file_name));
+}
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {
   // A name of our own beside the target (same directory, so the rename cannot

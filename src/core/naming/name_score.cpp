@@ -1,5 +1,7 @@
 #include "naming/name_score.hpp"
 
+#include <map>
+
 #include "naming/readings.hpp"
 #include "tavrin/data/tables.hpp"
 #include "text/numbers.hpp"
@@ -37,18 +39,46 @@ struct TalentPenalties {
 constexpr TalentPenalties kOverall{0, 1, 5}, kFoundation{0, 0.5, 2}, kSuccess{0, 0.5, 2},
     kRelations{0, 0.5, 1};
 
+struct TalentGrades {
+  std::string_view overall, foundation, success;
+};
+
+TalentGrades ReadTalentGrades(std::string_view talent_key) {
+  const std::string_view row = TextAfter(data::TalentGradeTable(), "|" + GbkText(talent_key) + "|");
+  const std::string_view after_overall = TextAfter(row, "|");
+  return {TextBefore(row, "|"), TextBefore(after_overall, "|"),
+          TextBefore(TextAfter(after_overall, "|"), "|")};
+}
+
+// The grades of the 125 configurations, read from the table once by the same
+// lookup: a long batch asks for them once per name.
+TalentGrades TalentGradesOf(std::string_view talent_key) {
+  static const std::map<GbkText, TalentGrades, std::less<>> known = [] {
+    std::map<GbkText, TalentGrades, std::less<>> read;
+    const char* const elements[] = {"金", "木", "水", "火", "土"};
+    for (const char* heaven : elements) {
+      for (const char* person : elements) {
+        for (const char* earth : elements) {
+          const GbkText key = GbkText(heaven) + person + earth;
+          read.emplace(key, ReadTalentGrades(key));
+        }
+      }
+    }
+    return read;
+  }();
+  const auto found = known.find(talent_key);
+  return found != known.end() ? found->second : ReadTalentGrades(talent_key);
+}
+
 }  // namespace
 
 double NameScore(const FiveGrids& grids, std::string_view talent_key, std::string_view relations_grade) {
   double penalty = kHeaven.For(NumberGrade(grids.heaven)) + kPerson.For(NumberGrade(grids.person)) +
                    kEarth.For(NumberGrade(grids.earth)) + kTotal.For(NumberGrade(grids.total)) +
                    kOuter.For(NumberGrade(grids.outer));
-  const std::string_view row = TextAfter(data::TalentGradeTable(), "|" + GbkText(talent_key) + "|");
-  const std::string_view overall = TextBefore(row, "|");
-  const std::string_view foundation = TextBefore(TextAfter(row, "|"), "|");
-  const std::string_view success = TextBefore(TextAfter(TextAfter(row, "|"), "|"), "|");
-  penalty += kOverall.For(overall) + kFoundation.For(foundation) + kSuccess.For(success) +
-             kRelations.For(relations_grade);
+  const TalentGrades grades = TalentGradesOf(talent_key);
+  penalty += kOverall.For(grades.overall) + kFoundation.For(grades.foundation) +
+             kSuccess.For(grades.success) + kRelations.For(relations_grade);
   return RoundHalfAway(100.0 - penalty, 1);
 }
 

@@ -1,5 +1,6 @@
 #include "naming/readings.hpp"
 
+#include <array>
 #include <string>
 
 #include "tavrin/data/tables.hpp"
@@ -61,7 +62,15 @@ GbkText LookupPersonality(int person) {
 
 GbkText NumberGrade(int number) {
   if (number < 1 || number > 81) return {};
-  return GbkText(FieldAfter(data::NumberGradeTable(), BarKey(std::to_string(number))));
+  // Scored five times per name, a million times in a long batch: the 81 answers
+  // are read from the table once, by the same lookup, and kept.
+  static const std::array<GbkText, 82> grades = [] {
+    std::array<GbkText, 82> read;
+    for (int n = 1; n <= 81; ++n)
+      read[n] = GbkText(FieldAfter(data::NumberGradeTable(), BarKey(std::to_string(n))));
+    return read;
+  }();
+  return grades[static_cast<std::size_t>(number)];
 }
 
 }  // namespace tavrin

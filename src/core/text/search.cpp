@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstring>
 
 namespace tavrin {
 namespace {
@@ -19,29 +20,47 @@ bool MatchesAt(std::string_view text, std::size_t at, std::string_view pattern, 
   return true;
 }
 
+// The first byte match of a non-empty pattern at or after `from`. glibc's memmem
+// skips ahead by pairs of bytes, which matters in tables full of "|".
+std::size_t ByteFind(std::string_view text, std::string_view pattern, std::size_t from) {
+  if (from >= text.size()) return std::string_view::npos;
+  const void* found = memmem(text.data() + from, text.size() - from, pattern.data(), pattern.size());
+  return found ? static_cast<std::size_t>(static_cast<const char*>(found) - text.data())
+               : std::string_view::npos;
+}
+
+int FindFirstBoundary(std::string_view text, std::size_t start) {
+  for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) {
+    if (at >= start) return static_cast<int>(at + 1);
+  }
+  return -1;
+}
+
+bool HasAsciiLetter(std::string_view text) {
+  return std::any_of(text.begin(), text.end(),
+                     [](char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); });
+}
+
 }  // namespace
 
 int FindText(std::string_view text, std::string_view pattern, CaseRule mode, int from) {
   if (text.empty()) return -1;
   const std::size_t start = from > 1 ? static_cast<std::size_t>(from - 1) : 0;
-  if (pattern.empty()) {  // matches at the first character boundary from `start`
-    for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) {
-      if (at >= start) return static_cast<int>(at + 1);
+  if (mode == CaseRule::Exact || !HasAsciiLetter(pattern)) {
+    // Every lookup scans a table from its start, so this is the hot path of the
+    // whole system: let the library find byte matches, and walk the character
+    // boundaries (a lead byte opens two bytes) only up to each candidate.
+    if (pattern.empty()) return FindFirstBoundary(text, start);
+    std::size_t boundary = 0;
+    for (std::size_t candidate = ByteFind(text, pattern, 0); candidate != std::string_view::npos;
+         candidate = ByteFind(text, pattern, candidate + 1)) {
+      while (boundary < candidate) boundary += CharLengthAt(text, boundary);
+      if (boundary == candidate && candidate >= start) return static_cast<int>(candidate + 1);
     }
     return -1;
   }
-  // Every lookup scans a table from its start, so this loop is the hot path of
-  // the whole system: compare the first byte inline before the full match.
-  const char first = mode == CaseRule::Exact ? pattern[0] : FoldAscii(pattern[0]);
-  const std::size_t last_start = text.size() - std::min(text.size(), pattern.size());
-  if (text.size() < pattern.size()) return -1;
-  for (std::size_t at = 0; at <= last_start;) {
-    const char byte = text[at];
-    if (at >= start && (mode == CaseRule::Exact ? byte : FoldAscii(byte)) == first &&
-        MatchesAt(text, at, pattern, mode)) {
-      return static_cast<int>(at + 1);
-    }
-    at += static_cast<unsigned char>(byte) >= 0x80 ? 2 : 1;
+  for (std::size_t at = 0; at < text.size(); at += CharLengthAt(text, at)) {
+    if (at >= start && MatchesAt(text, at, pattern, mode)) return static_cast<int>(at + 1);
   }
   return -1;
 }
