@@ -34,8 +34,8 @@ struct Arguments {
   std::map<std::string, std::string> values;
 };
 struct ArgumentSpec {
-  std::set<std::string> flags;
-  std::set<std::string> valued;
+  std::set<std::string> flags = {};
+  std::set<std::string> valued = {};
   std::size_t min_positional = 0, max_positional = 0;
 };
 // Parses `arguments` of `command`; on a usage error prints its one line and

@@ -1,11 +1,11 @@
 // The commands of tavrin-cli, in the order the overview lists them. Each lives
 // in its own file under commands/ beside the part of the core it fronts.
-#include "cli/command_line.hpp"
+#include "cli/commands/commands.hpp"
 
 namespace tavrin::cli {
 
 const std::vector<Command>& AllCommands() {
-  static const std::vector<Command> commands = {};
+  static const std::vector<Command> commands = {kLunarCommand, kSolarCommand, kTermsCommand};
   return commands;
 }
 

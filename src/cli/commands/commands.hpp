@@ -1,0 +1,11 @@
+#pragma once
+// The commands of tavrin-cli, one definition per file in this folder.
+#include "cli/command_line.hpp"
+
+namespace tavrin::cli {
+
+extern const Command kLunarCommand;
+extern const Command kSolarCommand;
+extern const Command kTermsCommand;
+
+}  // namespace tavrin::cli
