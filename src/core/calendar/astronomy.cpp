@@ -57,10 +57,16 @@ double Wrap180(double degrees) {
   return degrees;
 }
 
-// The apparent direction of the Sun from the Earth's centre, in the GCRS: the
-// Sun where it was when its light left (about 8.3 minutes earlier), displaced by
-// the aberration of the Earth's barycentric velocity.
-void SunApparentDirection(const TtDate& tt, double direction[3]) {
+// The Sun seen from the Earth's centre, in the GCRS: its apparent direction (the
+// Sun where it was when its light left, about 8.3 minutes earlier, displaced by
+// the aberration of the Earth's barycentric velocity) and its geometric position
+// and velocity (au, au/day), from which the rate of its longitude follows.
+struct SunView {
+  double direction[3];
+  double motion[2][3];
+};
+SunView ViewSun(const TtDate& tt) {
+  SunView view;
   double heliocentric[2][3], barycentric[2][3];
   eraEpv00(tt.whole, tt.part, heliocentric, barycentric);
   const double distance = eraPm(heliocentric[0]);
@@ -69,34 +75,89 @@ void SunApparentDirection(const TtDate& tt, double direction[3]) {
   for (int i = 0; i < 3; ++i) {
     const double sun_velocity = barycentric[1][i] - heliocentric[1][i];
     sun[i] = -heliocentric[0][i] - light_time * sun_velocity;
+    view.motion[0][i] = -heliocentric[0][i];
+    view.motion[1][i] = -heliocentric[1][i];
   }
   double length = 0, natural[3], velocity[3];
   eraPn(sun, &length, natural);
   for (int i = 0; i < 3; ++i) velocity[i] = barycentric[1][i] * kLightDaysPerAu;
   const double inverse_lorentz = std::sqrt(1.0 - eraPdp(velocity, velocity));
-  eraAb(natural, velocity, distance, inverse_lorentz, direction);
+  eraAb(natural, velocity, distance, inverse_lorentz, view.direction);
+  return view;
 }
 
-double LongitudeDegrees(const double p[3]) {
-  const double degrees = std::atan2(p[1], p[0]) * ERFA_DR2D;
+double LongitudeDegrees(double x, double y) {
+  const double degrees = std::atan2(y, x) * ERFA_DR2D;
   return degrees < 0 ? degrees + 360.0 : degrees;
 }
 
-// Finds where `offset` (degrees, signed, growing at about `rate` degrees a day)
-// is zero, by secant steps from `guess`; stops when a step is below 10 ms.
-template <typename Offset>
-double SolveMoment(Offset offset, double guess, double rate) {
-  double t0 = guess, f0 = offset(t0);
-  double t1 = t0 - f0 / rate;
-  for (int step = 0; step < 30 && std::fabs(t1 - t0) > 1e-7; ++step) {
-    const double f1 = offset(t1);
-    double slope = (f1 - f0) / (t1 - t0);
-    if (!(slope > rate * 0.5 && slope < rate * 2.0)) slope = rate;
-    t0 = t1;
-    f0 = f1;
-    t1 -= f1 / slope;
+// The rate of the longitude, degrees a day, of a body at position p with
+// velocity v in an ecliptic frame (the frame's own slow turn left out).
+double LongitudeRate(const double p[3], const double v[3]) {
+  return (p[0] * v[1] - p[1] * v[0]) / (p[0] * p[0] + p[1] * p[1]) * ERFA_DR2D;
+}
+
+struct Angle {
+  double degrees, rate;  // the value and its rate in degrees a day
+};
+
+Angle SunLongitude(double cst_days) {
+  const TtDate tt = TerrestrialTime(cst_days);
+  const SunView sun = ViewSun(tt);
+  // To the true equator and equinox of date (precession with the truncated
+  // nutation series, good to a milliarcsecond), then to the ecliptic of date.
+  double gamma, phi, psi, mean_obliquity, nutation_longitude, nutation_obliquity;
+  eraPfw06(tt.whole, tt.part, &gamma, &phi, &psi, &mean_obliquity);
+  eraNut00b(tt.whole, tt.part, &nutation_longitude, &nutation_obliquity);
+  const double obliquity = mean_obliquity + nutation_obliquity;
+  const double c = std::cos(obliquity), s = std::sin(obliquity);
+  double rotation[3][3], p[3], motion[2][3];
+  eraFw2m(gamma, phi, psi + nutation_longitude, obliquity, rotation);
+  eraRxp(rotation, const_cast<double*>(sun.direction), p);
+  eraRxpv(rotation, const_cast<double(*)[3]>(sun.motion), motion);
+  for (double* vector : {motion[0], motion[1]}) {
+    const double y = vector[1] * c + vector[2] * s, z = vector[2] * c - vector[1] * s;
+    vector[1] = y;
+    vector[2] = z;
   }
-  return t1;
+  return {LongitudeDegrees(p[0], p[1] * c + p[2] * s), LongitudeRate(motion[0], motion[1])};
+}
+
+Angle MoonSunAngle(double cst_days) {
+  const TtDate tt = TerrestrialTime(cst_days);
+  SunView sun = ViewSun(tt);
+  double moon[2][3];
+  eraMoon98(tt.whole, tt.part, moon);
+  // The Moon where it was when its light left, about 1.3 seconds earlier.
+  const double light_time = eraPm(moon[0]) * kLightDaysPerAu;
+  for (int i = 0; i < 3; ++i) moon[0][i] -= light_time * moon[1][i];
+  // Both onto the mean ecliptic of date: nutation would move the two longitudes
+  // alike, so it drops out of their difference.
+  double rotation[3][3], sun_direction[3], sun_motion[2][3], moon_motion[2][3];
+  eraEcm06(tt.whole, tt.part, rotation);
+  eraRxp(rotation, sun.direction, sun_direction);
+  eraRxpv(rotation, sun.motion, sun_motion);
+  eraRxpv(rotation, moon, moon_motion);
+  return {Wrap180(LongitudeDegrees(moon_motion[0][0], moon_motion[0][1]) -
+                  LongitudeDegrees(sun_direction[0], sun_direction[1])),
+          LongitudeRate(moon_motion[0], moon_motion[1]) - LongitudeRate(sun_motion[0], sun_motion[1])};
+}
+
+// Finds where `angle` (an offset in degrees, signed, that grows at about `rate`
+// degrees a day) is zero, by Newton steps from `guess`. The rates vary slowly,
+// so the error after a step is far below the step: a step under two seconds
+// leaves a few microseconds.
+template <typename AngleAt>
+double SolveMoment(AngleAt angle_at, double guess, double rate) {
+  double t = guess;
+  for (int step = 0; step < 20; ++step) {
+    const Angle angle = angle_at(t);
+    const double slope = angle.rate > rate * 0.5 && angle.rate < rate * 2.0 ? angle.rate : rate;
+    const double change = angle.degrees / slope;
+    t -= change;
+    if (std::fabs(change) < 2.0 / 86400.0) break;
+  }
+  return t;
 }
 
 }  // namespace
@@ -114,46 +175,20 @@ double DeltaTSeconds(double cst_days) {
   return a.seconds + (b.seconds - a.seconds) * (year - a.year) / (b.year - a.year);
 }
 
-double SunApparentLongitude(double cst_days) {
-  const TtDate tt = TerrestrialTime(cst_days);
-  double direction[3];
-  SunApparentDirection(tt, direction);
-  // To the true equator and equinox of date (precession with the truncated
-  // nutation series, good to a milliarcsecond), then to the ecliptic of date.
-  double gamma, phi, psi, mean_obliquity, nutation_longitude, nutation_obliquity;
-  eraPfw06(tt.whole, tt.part, &gamma, &phi, &psi, &mean_obliquity);
-  eraNut00b(tt.whole, tt.part, &nutation_longitude, &nutation_obliquity);
-  const double obliquity = mean_obliquity + nutation_obliquity;
-  double rotation[3][3], p[3];
-  eraFw2m(gamma, phi, psi + nutation_longitude, obliquity, rotation);
-  eraRxp(rotation, direction, p);
-  const double ecliptic[3] = {p[0], p[1] * std::cos(obliquity) + p[2] * std::sin(obliquity), 0.0};
-  return LongitudeDegrees(ecliptic);
-}
+double SunApparentLongitude(double cst_days) { return SunLongitude(cst_days).degrees; }
 
-double MoonSunElongation(double cst_days) {
-  const TtDate tt = TerrestrialTime(cst_days);
-  double sun[3], moon[2][3];
-  SunApparentDirection(tt, sun);
-  eraMoon98(tt.whole, tt.part, moon);
-  // The Moon where it was when its light left, about 1.3 seconds earlier.
-  const double light_time = eraPm(moon[0]) * kLightDaysPerAu;
-  for (int i = 0; i < 3; ++i) moon[0][i] -= light_time * moon[1][i];
-  // Both onto the mean ecliptic of date: nutation would move the two longitudes
-  // alike, so it drops out of their difference.
-  double rotation[3][3], sun_ecliptic[3], moon_ecliptic[3];
-  eraEcm06(tt.whole, tt.part, rotation);
-  eraRxp(rotation, sun, sun_ecliptic);
-  eraRxp(rotation, moon[0], moon_ecliptic);
-  return Wrap180(LongitudeDegrees(moon_ecliptic) - LongitudeDegrees(sun_ecliptic));
-}
+double MoonSunElongation(double cst_days) { return MoonSunAngle(cst_days).degrees; }
 
 double SolarLongitudeMoment(double degrees, double guess) {
-  return SolveMoment([degrees](double t) { return Wrap180(SunApparentLongitude(t) - degrees); }, guess,
-                     360.0 / 365.2422);
+  return SolveMoment(
+      [degrees](double t) {
+        const Angle sun = SunLongitude(t);
+        return Angle{Wrap180(sun.degrees - degrees), sun.rate};
+      },
+      guess, 360.0 / 365.2422);
 }
 
 // The elongation grows by a full turn each synodic month.
-double NewMoonMoment(double guess) { return SolveMoment(MoonSunElongation, guess, 360.0 / 29.530589); }
+double NewMoonMoment(double guess) { return SolveMoment(MoonSunAngle, guess, 360.0 / 29.530589); }
 
 }  // namespace tavrin::astronomy
