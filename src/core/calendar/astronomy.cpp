@@ -103,7 +103,7 @@ struct Angle {
 
 Angle SunLongitude(double cst_days) {
   const TtDate tt = TerrestrialTime(cst_days);
-  const SunView sun = ViewSun(tt);
+  SunView sun = ViewSun(tt);
   // To the true equator and equinox of date (precession with the truncated
   // nutation series, good to a milliarcsecond), then to the ecliptic of date.
   double gamma, phi, psi, mean_obliquity, nutation_longitude, nutation_obliquity;
@@ -113,8 +113,9 @@ Angle SunLongitude(double cst_days) {
   const double c = std::cos(obliquity), s = std::sin(obliquity);
   double rotation[3][3], p[3], motion[2][3];
   eraFw2m(gamma, phi, psi + nutation_longitude, obliquity, rotation);
-  eraRxp(rotation, const_cast<double*>(sun.direction), p);
-  eraRxpv(rotation, const_cast<double(*)[3]>(sun.motion), motion);
+  eraRxp(rotation, sun.direction, p);
+  eraRxpv(rotation, sun.motion, motion);
+  // Equator of date to ecliptic of date: a turn by the obliquity about x.
   for (double* vector : {motion[0], motion[1]}) {
     const double y = vector[1] * c + vector[2] * s, z = vector[2] * c - vector[1] * s;
     vector[1] = y;

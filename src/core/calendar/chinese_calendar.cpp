@@ -41,9 +41,9 @@ int Modulo(std::int64_t value, int divisor) {
 
 // ---- Solar terms, one Gregorian year at a time ---------------------------
 
-// The months of a lunar year reach back to the 冬至 of the Gregorian year before
-// it, so the years computed run one beyond the range on each side.
-constexpr int kFirstTermYear = kLunarFirstYear - 1, kLastTermYear = kCalendarLastYear + 2;
+// The months of a lunar year run from the 冬至 of the Gregorian year before it to
+// the 冬至 of the Gregorian year after it.
+constexpr int kFirstTermYear = kLunarFirstYear - 1, kLastTermYear = kLunarLastYear + 1;
 
 struct TermYear {
   std::once_flag once;
