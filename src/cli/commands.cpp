@@ -5,7 +5,8 @@
 namespace tavrin::cli {
 
 const std::vector<Command>& AllCommands() {
-  static const std::vector<Command> commands = {kCharCommand, kGridsCommand, kScoreCommand};
+  static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kScoreCommand,
+                                                  kLunarCommand, kSolarCommand, kTermsCommand};
   return commands;
 }
 

@@ -7,5 +7,8 @@ namespace tavrin::cli {
 extern const Command kCharCommand;
 extern const Command kGridsCommand;
 extern const Command kScoreCommand;
+extern const Command kLunarCommand;
+extern const Command kSolarCommand;
+extern const Command kTermsCommand;
 
 }  // namespace tavrin::cli
