@@ -6,7 +6,7 @@ namespace tavrin::cli {
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kScoreCommand,
-                                                  kLunarCommand, kSolarCommand, kTermsCommand};
+                                                kLunarCommand, kSolarCommand, kTermsCommand};
   return commands;
 }
 

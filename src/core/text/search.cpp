@@ -101,6 +101,21 @@ int ReadNumber(std::string_view field) {
   return static_cast<int>(value);
 }
 
+GbkText ReplaceAll(std::string_view text, std::string_view from, std::string_view to, CaseRule mode) {
+  if (from.empty()) return GbkText(text);
+  GbkText result;
+  std::size_t at = 0;
+  for (int found = FindText(text, from, mode); found > 0;
+       found = FindText(text, from, mode, static_cast<int>(at) + 1)) {
+    result += text.substr(at, static_cast<std::size_t>(found - 1) - at);
+    result += to;
+    at = static_cast<std::size_t>(found - 1) + from.size();
+    if (at >= text.size()) break;
+  }
+  result += text.substr(std::min(at, text.size()));
+  return result;
+}
+
 std::vector<std::string_view> SplitText(std::string_view text, std::string_view separator) {
   std::vector<std::string_view> items;
   if (text.empty()) return items;

@@ -44,6 +44,11 @@ std::string_view FieldAfter(std::string_view table, std::string_view key, std::s
 // first other byte; no digit reads 0. Saturates instead of overflowing.
 int ReadNumber(std::string_view field);
 
+// Replaces every character-aligned occurrence of `from` by `to`, scanning on
+// after each replacement: how templates are filled and texts cleaned.
+GbkText ReplaceAll(std::string_view text, std::string_view from, std::string_view to,
+                   CaseRule mode = CaseRule::Exact);
+
 // Splits at every (exact, character-aligned) occurrence of `separator`. Two
 // separators in a row give an empty item; an empty text gives no items; the text
 // after the last separator is an item only when it is not empty.

@@ -70,6 +70,15 @@ TEST(ReadNumber, ReadsLeadingDigitsAfterSpaces) {
   for (const Case& c : cases) EXPECT_EQ(ReadNumber(c.field), c.value) << '"' << c.field << '"';
 }
 
+TEST(ReplaceAll, ReplacesEveryAlignedOccurrence) {
+  EXPECT_EQ(ReplaceAll("{/a}-{/a}-{/b}", "{/a}", "x"), "x-x-{/b}");
+  EXPECT_EQ(ReplaceAll("北京北", "本", "x"), "北京北");  // never across a character boundary
+  EXPECT_EQ(ReplaceAll("aXa", "x", "", CaseRule::IgnoreAscii), "aa");
+  EXPECT_EQ(ReplaceAll("aaa", "a", "aa"), "aaaaaa");  // the replacement is not scanned again
+  EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
+  EXPECT_EQ(ReplaceAll("<BR>x<br />y", "<br>", " ", CaseRule::IgnoreAscii), " x<br />y");
+}
+
 TEST(SplitText, FollowsTheItemRules) {
   using Items = std::vector<std::string_view>;
   EXPECT_EQ(SplitText("a,b,c", ","), (Items{"a", "b", "c"}));
