@@ -41,6 +41,12 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+std::string PathInDirectory(std::string_view directory, std::string_view name) {
+  std::string path(directory);
+  if (!path.empty() && path.back() != '/') path += '/';
+  return path + std::string(name);
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;

@@ -11,6 +11,9 @@ namespace tavrin {
 // could not be written; the old content, if any, is then left as it was.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
 
+// The path of the file `name` in `directory` (with or without a closing "/").
+std::string PathInDirectory(std::string_view directory, std::string_view name);
+
 // Reads the whole content of `path` into `bytes`; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 
