@@ -6,5 +6,6 @@ namespace tavrin::cli {
 
 extern const Command kCharCommand;
 extern const Command kGridsCommand;
+extern const Command kNameCommand;
 
 }  // namespace tavrin::cli
