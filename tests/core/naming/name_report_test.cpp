@@ -187,7 +187,8 @@ TEST(NameVerdict, AScoreOnAnEdgeTakesTheHigherBand) {
   for (const auto& [score, sentence] : cases) EXPECT_EQ(NameVerdict(score), sentence) << score;
 
   // 王小 scores exactly 80 (天格 5, 人格 7, 地格 4, 总格 7, 外格 2).
-  const std::vector<std::string_view> lines = Lines(FillNameTextReport(CleanName("王", "小")));
+  const GbkText text = FillNameTextReport(CleanName("王", "小"));
+  const std::vector<std::string_view> lines = Lines(text);
   EXPECT_EQ(lines[1], "『王小』姓名五格评分：80 分");
   EXPECT_EQ(lines.end()[-4], "总评及建议：" + GbkText(kGood));
 }
