@@ -5,7 +5,7 @@
 namespace tavrin::cli {
 
 const std::vector<Command>& AllCommands() {
-  static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kScoreCommand,
+  static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kNameCommand, kScoreCommand,
                                                 kLunarCommand, kSolarCommand, kTermsCommand};
   return commands;
 }

@@ -11,7 +11,7 @@ int RunChar(const std::vector<std::string>& arguments) {
   if (!ParseArguments(kCharCommand, arguments, {.min_positional = 1, .max_positional = 1}, parsed))
     return kUsageError;
   const std::optional<GbkText> text = ArgumentToGbk(parsed.positional[0]);
-  if (!text) return Fail(kUsageError, "char: TEXT holds a character with no GBK form");
+  if (!text) return Fail(kInputError, "char: TEXT holds a character with no GBK form");
 
   std::string out;
   for (std::size_t at = 0; at < text->size(); at += CharLengthAt(*text, at)) {

@@ -6,6 +6,7 @@ namespace tavrin::cli {
 
 extern const Command kCharCommand;
 extern const Command kGridsCommand;
+extern const Command kNameCommand;
 extern const Command kScoreCommand;
 extern const Command kLunarCommand;
 extern const Command kSolarCommand;

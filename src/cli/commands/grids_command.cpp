@@ -18,7 +18,7 @@ int RunGrids(const std::vector<std::string>& arguments) {
   }
   const std::optional<GbkText> surname = ArgumentToGbk(parsed.positional[0]);
   const std::optional<GbkText> given = ArgumentToGbk(parsed.positional[1]);
-  if (!surname || !given) return Fail(kUsageError, "grids: the name holds a character with no GBK form");
+  if (!surname || !given) return Fail(kInputError, "grids: the name holds a character with no GBK form");
 
   const CleanedName name = CleanName(*surname, *given);
   if (name.Surname1().empty()) return Fail(kInputError, "grids: SURNAME has no Chinese character to score");

@@ -13,9 +13,11 @@
 
 namespace tavrin {
 
-std::string PathInDirectory(const std::string& directory, std::string_view gbk_file_name) {
+std::string PathInDirectory(std::string_view directory, std::string_view gbk_file_name) {
+  std::string path(directory);
+  if (!path.empty() && path.back() != '/') path += '/';
   const ConversionResult name = GbkToUtf8(gbk_file_name);
-  return directory + (name.ok() ? name.text : std::string(gbk_file_name));
+  return path + (name.ok() ? name.text : std::string(gbk_file_name));
 }
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {

@@ -9,8 +9,8 @@ namespace tavrin {
 
 // Paths are the file system's: UTF-8 on this platform. The system's own file
 // names are GBK texts like everything else ("批量测名.htm"); this joins one to a
-// directory (ending with "/") in the file system's encoding.
-std::string PathInDirectory(const std::string& directory, std::string_view gbk_file_name);
+// directory (with or without a closing "/") in the file system's encoding.
+std::string PathInDirectory(std::string_view directory, std::string_view gbk_file_name);
 
 // Writes `bytes` as the whole content of `path`. Returns false when the file
 // could not be written; the old content, if any, is then left as it was.
