@@ -101,6 +101,18 @@ int ReadNumber(std::string_view field) {
   return static_cast<int>(value);
 }
 
+GbkText ReplaceEvery(std::string_view text, std::string_view from, std::string_view to) {
+  if (from.empty()) return GbkText(text);
+  GbkText result;
+  std::size_t done = 0;
+  for (int found; (found = FindText(text, from, CaseRule::Exact, static_cast<int>(done) + 1)) > 0;) {
+    const auto at = static_cast<std::size_t>(found - 1);
+    result.append(text.substr(done, at - done)).append(to);
+    done = at + from.size();
+  }
+  return result.append(text.substr(done));
+}
+
 std::vector<std::string_view> SplitText(std::string_view text, std::string_view separator) {
   std::vector<std::string_view> items;
   if (text.empty()) return items;

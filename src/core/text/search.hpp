@@ -44,6 +44,10 @@ std::string_view FieldAfter(std::string_view table, std::string_view key, std::s
 // first other byte; no digit reads 0. Saturates instead of overflowing.
 int ReadNumber(std::string_view field);
 
+// The text with every (exact, character-aligned) occurrence of `from` replaced
+// by `to`, scanning on after each replacement: how a template is filled.
+GbkText ReplaceEvery(std::string_view text, std::string_view from, std::string_view to);
+
 // Splits at every (exact, character-aligned) occurrence of `separator`. Two
 // separators in a row give an empty item; an empty text gives no items; the text
 // after the last separator is an item only when it is not empty.

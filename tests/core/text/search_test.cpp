@@ -82,5 +82,14 @@ TEST(SplitText, FollowsTheItemRules) {
   EXPECT_EQ(SplitText("北京", "本"), Items{"北京"});
 }
 
+TEST(ReplaceEvery, ReplacesWholeCharactersOnlyAndNeverItsOwnOutput) {
+  EXPECT_EQ(ReplaceEvery("<p>替换</p>替换", "替换", "甲"), "<p>甲</p>甲");
+  EXPECT_EQ(ReplaceEvery("北京", "本", "x"), "北京");  // 本's bytes straddle 北 and 京
+  EXPECT_EQ(ReplaceEvery("aXa", "a", "aa"), "aaXaa");
+  EXPECT_EQ(ReplaceEvery("\r\n\r\n", "\r\n", "<br>"), "<br><br>");
+  EXPECT_EQ(ReplaceEvery("abc", "", "x"), "abc");
+  EXPECT_EQ(ReplaceEvery("", "a", "x"), "");
+}
+
 }  // namespace
 }  // namespace tavrin
