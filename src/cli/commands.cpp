@@ -6,7 +6,8 @@ namespace tavrin::cli {
 
 const std::vector<Command>& AllCommands() {
   static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kScoreCommand,
-                                                  kLunarCommand, kSolarCommand, kTermsCommand};
+                                                kLunarCommand, kSolarCommand, kTermsCommand,
+                                                kChartCommand, kXysCommand,   kJieqiCommand};
   return commands;
 }
 
