@@ -118,7 +118,7 @@ TEST_F(BatchRun, RunsNeverOverlap) {
   std::string many;
   for (int i = 0; i < 3000; ++i) many += "王小明 ";
   std::vector<std::thread> runs;
-  for (int t = 0; t < 3; ++t) runs.emplace_back([&] { RunBatch(many, t == 1, Directory(), progress); });
+  for (int t = 0; t < 3; ++t) runs.emplace_back([&, t] { RunBatch(many, t == 1, Directory(), progress); });
   for (std::thread& run : runs) run.join();
   EXPECT_FALSE(overlapped);
 }
