@@ -5,8 +5,9 @@
 namespace tavrin::cli {
 
 const std::vector<Command>& AllCommands() {
-  static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kNameCommand, kScoreCommand,
-                                                kLunarCommand, kSolarCommand, kTermsCommand};
+  static const std::vector<Command> commands = {kCharCommand,  kGridsCommand, kNameCommand,  kScoreCommand,
+                                                kLunarCommand, kSolarCommand, kTermsCommand, kChartCommand,
+                                                kXysCommand,   kJieqiCommand};
   return commands;
 }
 

@@ -4,29 +4,13 @@
 
 #include "calendar/chinese_calendar.hpp"
 #include "cli/commands/commands.hpp"
+#include "cli/commands/date_arguments.hpp"
 #include "cli/terminal.hpp"
 
 namespace tavrin::cli {
 namespace {
 
 constexpr std::size_t kFlushBytes = 1 << 20;
-
-// Reads exactly YYYY-MM-DD into three numbers; says nothing about existence.
-bool ReadDateArgument(std::string_view text, int& year, int& month, int& day) {
-  if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
-  int parts[3] = {0, 0, 0};
-  const std::size_t starts[3] = {0, 5, 8}, lengths[3] = {4, 2, 2};
-  for (int part = 0; part < 3; ++part) {
-    for (std::size_t i = starts[part]; i < starts[part] + lengths[part]; ++i) {
-      if (text[i] < '0' || text[i] > '9') return false;
-      parts[part] = parts[part] * 10 + (text[i] - '0');
-    }
-  }
-  year = parts[0];
-  month = parts[1];
-  day = parts[2];
-  return true;
-}
 
 bool ReadYearArgument(std::string_view text, int& year) {
   if (text.empty() || text.size() > 4) return false;

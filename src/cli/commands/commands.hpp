@@ -11,5 +11,8 @@ extern const Command kScoreCommand;
 extern const Command kLunarCommand;
 extern const Command kSolarCommand;
 extern const Command kTermsCommand;
+extern const Command kChartCommand;
+extern const Command kXysCommand;
+extern const Command kJieqiCommand;
 
 }  // namespace tavrin::cli
