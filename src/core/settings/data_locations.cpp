@@ -33,6 +33,7 @@ DataLocations ResolveDataLocations(const std::string& fixed_root, const std::str
     locations.settings_path = PathInDirectory(fixed_root, "Harlunesoft.p");
   } else {
     CreateDirectories(fallback_root);
+    CreateDirectories(std::filesystem::path(fallback_settings_path).parent_path().string());
     locations.data_root = fallback_root;
     locations.settings_path = fallback_settings_path;
   }

@@ -1,0 +1,36 @@
+#pragma once
+// What the window tests share: a desktop that records instead of showing, and
+// private data folders for each test.
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QUrl>
+
+#include "gui/app/desktop.hpp"
+
+namespace tavrin::gui::test {
+
+class RecordingDesktop final : public Desktop {
+ public:
+  void ShowMessage(QWidget*, const QString& text) override { messages << text; }
+  void SetClipboardText(const QString& text) override { clipboard = text; }
+  void OpenAddress(const QUrl& address) override { opened << address; }
+
+  QStringList messages;
+  QString clipboard;
+  QList<QUrl> opened;
+};
+
+// Points the user's data, cache and configuration folders at a fresh
+// temporary folder for as long as it lives.
+class PrivateFolders {
+ public:
+  PrivateFolders();
+  QString Data() const { return root_.path() + QStringLiteral(u"/data"); }
+  QString Cache() const { return root_.path() + QStringLiteral(u"/cache"); }
+  QString Config() const { return root_.path() + QStringLiteral(u"/config"); }
+
+ private:
+  QTemporaryDir root_;
+};
+
+}  // namespace tavrin::gui::test
