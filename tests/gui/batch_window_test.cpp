@@ -15,21 +15,10 @@
 
 using tavrin::gui::BatchWindow;
 using tavrin::gui::MainWindow;
+using tavrin::gui::test::Gbk;
 using tavrin::gui::test::PrivateFolders;
+using tavrin::gui::test::ReadBytes;
 using tavrin::gui::test::RecordingDesktop;
-
-namespace {
-
-QByteArray Gbk(const QString& text) {
-  return QByteArray::fromStdString(tavrin::Utf8ToGbk(text.toStdString()).text);
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-}  // namespace
 
 class BatchWindowTest : public QObject {
   Q_OBJECT

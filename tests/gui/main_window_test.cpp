@@ -18,21 +18,10 @@
 #include "window_test_support.hpp"
 
 using tavrin::gui::MainWindow;
+using tavrin::gui::test::Gbk;
 using tavrin::gui::test::PrivateFolders;
+using tavrin::gui::test::ReadBytes;
 using tavrin::gui::test::RecordingDesktop;
-
-namespace {
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-QByteArray Gbk(const char8_t* utf8) {
-  return QByteArray::fromStdString(tavrin::Utf8ToGbk(reinterpret_cast<const char*>(utf8)).text);
-}
-
-}  // namespace
 
 class MainWindowTest : public QObject {
   Q_OBJECT
@@ -93,7 +82,8 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.windowTitle(), QStringLiteral(u"Tavrin v3.0"));
     QCOMPARE(window.size(), QSize(800, 568));
     QCOMPARE(ReadBytes(folders_->Data() + QStringLiteral(u"/Harlune/用户注意.txt")),
-             Gbk(u8"本目录为数据保存目录,用户请勿手动修改或删除本目录下任何文件,以免相应的软件运行出错\r\n"));
+             Gbk(QStringLiteral(
+                 u"本目录为数据保存目录,用户请勿手动修改或删除本目录下任何文件,以免相应的软件运行出错\r\n")));
     QCOMPARE(ReadBytes(DataDir() + QStringLiteral(u"Tavrin.txt")), QByteArray("Tavrin"));
     QCOMPARE(Combo(u"组合框_年")->currentText(), QStringLiteral(u"2024"));
     QCOMPARE(Combo(u"组合框_月")->currentText(), QStringLiteral(u"3"));
@@ -112,7 +102,8 @@ class MainWindowTest : public QObject {
     QDir().mkpath(folders_->Data() + QStringLiteral(u"/Harlune"));
     QFile settings(folders_->Data() + QStringLiteral(u"/Harlune/Harlunesoft.p"));
     QVERIFY(settings.open(QIODevice::WriteOnly));
-    settings.write(Gbk(u8"[Tavrin]\r\n设置_性别值=1\r\n设置_年=abc\r\n设置_年2=150\r\n设置_月=-3\r\n"));
+    settings.write(
+        Gbk(QStringLiteral(u"[Tavrin]\r\n设置_性别值=1\r\n设置_年=abc\r\n设置_年2=150\r\n设置_月=-3\r\n")));
     settings.close();
     Open();
     QVERIFY(Find<QRadioButton>(u"单选框女")->isChecked());
@@ -154,7 +145,7 @@ class MainWindowTest : public QObject {
     QVERIFY(Find<QFrame>(u"外形框2")->isVisible());
     QCOMPARE(Find<QFrame>(u"外形框2")->pos(), Find<QFrame>(u"外形框1")->pos());
     QVERIFY(ReadBytes(folders_->Data() + QStringLiteral(u"/Harlune/Harlunesoft.p"))
-                .contains(Gbk(u8"设置_日期类型=1")));
+                .contains(Gbk(QStringLiteral(u"设置_日期类型=1"))));
 
     Choose(u"组合框_年2", QStringLiteral(u"1984"));
     QComboBox* months = Combo(u"组合框_月2");
@@ -204,7 +195,7 @@ class MainWindowTest : public QObject {
     Type(u"名字编辑框", QStringLiteral(u"小明"));
     Click(u"按钮1");
     QTRY_COMPARE(Shown(), DataDir() + QStringLiteral(u"NamePf.htm"));
-    QVERIFY(ReadBytes(DataDir() + QStringLiteral(u"NamePf.htm")).contains(Gbk(u8"王")));
+    QVERIFY(ReadBytes(DataDir() + QStringLiteral(u"NamePf.htm")).contains(Gbk(QStringLiteral(u"王"))));
     QCOMPARE(desktop_.messages.size(), 2);
   }
 };

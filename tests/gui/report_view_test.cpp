@@ -20,19 +20,12 @@
 
 using tavrin::gui::MainWindow;
 using tavrin::gui::ReportView;
+using tavrin::gui::test::Gbk;
 using tavrin::gui::test::PrivateFolders;
+using tavrin::gui::test::ReadBytes;
 using tavrin::gui::test::RecordingDesktop;
 
 namespace {
-
-QByteArray Gbk(const char8_t* utf8) {
-  return QByteArray::fromStdString(tavrin::Utf8ToGbk(reinterpret_cast<const char*>(utf8)).text);
-}
-
-QByteArray ReadBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void WriteBytes(const QString& path, const QByteArray& bytes) {
   QFile file(path);
@@ -156,23 +149,27 @@ class ReportViewTest : public QObject {
 
   void anAnnouncementShowsInTheChartAndLaterNamePages() {
     Open();
-    AnnouncementServer server(Gbk(u8"[Velmaro]\r\n公告内容=新版已经发布\r\n"));
+    AnnouncementServer server(Gbk(QStringLiteral(u"[Velmaro]\r\n公告内容=新版已经发布\r\n")));
     window_->StartAnnouncementTask(server.Site(), {2024, 3, 5, 14, 0, 0});
     QTRY_VERIFY_WITH_TIMEOUT(
-        ReadBytes(DataDir() + QStringLiteral(u"生辰八字.htm")).contains(Gbk(u8"新版已经发布")), 10000);
+        ReadBytes(DataDir() + QStringLiteral(u"生辰八字.htm")).contains(Gbk(QStringLiteral(u"新版已经发布"))),
+        10000);
     QVERIFY(server.requests.startsWith("GET /ver/free.txt"));
     QVERIFY(server.requests.contains("Content-Type: application/x-www-form-urlencoded"));
-    QVERIFY(ReadBytes(DataDir() + QStringLiteral(u"生辰八字.htm")).contains(Gbk(u8"【强烈推荐】")));
+    QVERIFY(ReadBytes(DataDir() + QStringLiteral(u"生辰八字.htm"))
+                .contains(Gbk(QStringLiteral(u"【强烈推荐】"))));
 
     window_->findChild<QLineEdit*>(QStringLiteral(u"姓氏编辑框"))->setText(QStringLiteral(u"王"));
     window_->findChild<QLineEdit*>(QStringLiteral(u"名字编辑框"))->setText(QStringLiteral(u"小明"));
     window_->RunNameTest();
-    QVERIFY(ReadBytes(DataDir() + QStringLiteral(u"NamePf.htm")).contains(Gbk(u8"新版已经发布")));
-    QVERIFY(!ReadBytes(DataDir() + QStringLiteral(u"NamePf2011.htm")).contains(Gbk(u8"新版已经发布")));
+    QVERIFY(
+        ReadBytes(DataDir() + QStringLiteral(u"NamePf.htm")).contains(Gbk(QStringLiteral(u"新版已经发布"))));
+    QVERIFY(!ReadBytes(DataDir() + QStringLiteral(u"NamePf2011.htm"))
+                 .contains(Gbk(QStringLiteral(u"新版已经发布"))));
   }
 
   void anAnswerWithoutTheKeyChangesNothing() {
-    for (const QByteArray& body : {Gbk(u8"[Velmaro]\r\n其他=1\r\n"), QByteArray()}) {
+    for (const QByteArray& body : {Gbk(QStringLiteral(u"[Velmaro]\r\n其他=1\r\n")), QByteArray()}) {
       Open();
       AnnouncementServer server(body);
       window_->StartAnnouncementTask(server.Site(), {2024, 3, 5, 14, 0, 0});

@@ -1,8 +1,18 @@
 #include "window_test_support.hpp"
 
 #include <QDir>
+#include <QFile>
+
+#include "text/encoding.hpp"
 
 namespace tavrin::gui::test {
+
+QByteArray Gbk(const QString& text) { return QByteArray::fromStdString(Utf8ToGbk(text.toStdString()).text); }
+
+QByteArray ReadBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
 
 PrivateFolders::PrivateFolders() {
   for (const QString& folder : {Data(), Cache(), Config()}) QDir().mkpath(folder);

@@ -1,6 +1,7 @@
 #pragma once
 // What the window tests share: a desktop that records instead of showing, and
 // private data folders for each test.
+#include <QByteArray>
 #include <QStringList>
 #include <QTemporaryDir>
 #include <QUrl>
@@ -19,6 +20,11 @@ class RecordingDesktop final : public Desktop {
   QString clipboard;
   QList<QUrl> opened;
 };
+
+// The GBK bytes of a text, as the product writes its files.
+QByteArray Gbk(const QString& text);
+// The whole content of a file; empty when it cannot be read.
+QByteArray ReadBytes(const QString& path);
 
 // Points the user's data, cache and configuration folders at a fresh
 // temporary folder for as long as it lives.

@@ -89,6 +89,19 @@ QFrame* DatePanel(QWidget* parent, const char16_t* name, int x, int y, int width
   return panel;
 }
 
+// Runs `action` on the window's thread, if the window still exists by then.
+// Tasks on other threads reach the window only this way: the call is queued to
+// the application, which outlives every window.
+template <typename Action>
+void PostToWindow(const QPointer<MainWindow>& window, Action action) {
+  QMetaObject::invokeMethod(
+      qApp,
+      [window, action] {
+        if (window) action(*window);
+      },
+      Qt::QueuedConnection);
+}
+
 QString ComboText(const QComboBox* combo) {
   return combo->currentIndex() < 0 ? QString() : combo->currentText();
 }
@@ -206,14 +219,11 @@ void MainWindow::Start(const DateTime& now) {
   QCoreApplication::processEvents();
   // The start-up report runs on the window's thread like every report, so runs
   // never interleave; its task only posts it there.
-  QThread* startup_task = QThread::create([this] {
-    QMetaObject::invokeMethod(
-        this,
-        [this] {
-          SwitchDateKind();
-          RunFourPillarReport();
-        },
-        Qt::QueuedConnection);
+  QThread* startup_task = QThread::create([window = QPointer<MainWindow>(this)] {
+    PostToWindow(window, [](MainWindow& shown) {
+      shown.SwitchDateKind();
+      shown.RunFourPillarReport();
+    });
   });
   connect(startup_task, &QThread::finished, startup_task, &QObject::deleteLater);
   startup_task->start();
@@ -323,36 +333,25 @@ void MainWindow::OpenBatchWindow() {
 }
 
 void MainWindow::StartBatch(GbkText input, bool sort_by_score) {
-  // The task reaches the window only through queued calls to the application,
-  // which check that the window still exists on the window's own thread.
-  const QPointer<MainWindow> window(this);
-  auto on_window = [window](auto action) {
-    QMetaObject::invokeMethod(
-        qApp,
-        [window, action] {
-          if (window) action(*window);
-        },
-        Qt::QueuedConnection);
-  };
-  QThread* task =
-      QThread::create([on_window, input = std::move(input), sort_by_score, data_dir = locations_.data_dir] {
-        // The caption follows the run without a repaint for every one of a long
-        // list's names: at most every 50 ms, and always for the last.
-        auto last_shown = std::chrono::steady_clock::now() - std::chrono::seconds(1);
-        const BatchProgress progress = [&](std::size_t position, std::size_t count) {
-          const auto now = std::chrono::steady_clock::now();
-          if (position != count && now - last_shown < std::chrono::milliseconds(50)) return;
-          last_shown = now;
-          const QString caption = QStringLiteral(u"正在进行测名%1/%2...").arg(position).arg(count);
-          on_window([caption](MainWindow& shown) { shown.setWindowTitle(caption); });
-        };
-        const std::optional<std::string> page = RunBatch(input, sort_by_score, data_dir, progress);
-        if (!page) return;  // an empty list changes nothing
-        on_window([path = *page](MainWindow& shown) {
-          shown.ShowPage(path);
-          shown.setWindowTitle(ProductCaption());
-        });
-      });
+  QThread* task = QThread::create([window = QPointer<MainWindow>(this), input = std::move(input),
+                                   sort_by_score, data_dir = locations_.data_dir] {
+    // The caption follows the run without a repaint for every one of a long
+    // list's names: at most every 50 ms, and always for the last.
+    auto last_shown = std::chrono::steady_clock::now() - std::chrono::seconds(1);
+    const BatchProgress progress = [&](std::size_t position, std::size_t count) {
+      const auto now = std::chrono::steady_clock::now();
+      if (position != count && now - last_shown < std::chrono::milliseconds(50)) return;
+      last_shown = now;
+      const QString caption = QStringLiteral(u"正在进行测名%1/%2...").arg(position).arg(count);
+      PostToWindow(window, [caption](MainWindow& shown) { shown.setWindowTitle(caption); });
+    };
+    const std::optional<std::string> page = RunBatch(input, sort_by_score, data_dir, progress);
+    if (!page) return;  // an empty list changes nothing
+    PostToWindow(window, [path = *page](MainWindow& shown) {
+      shown.ShowPage(path);
+      shown.setWindowTitle(ProductCaption());
+    });
+  });
   connect(task, &QThread::finished, task, &QObject::deleteLater);
   task->start();
 }
