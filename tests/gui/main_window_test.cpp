@@ -98,6 +98,23 @@ class MainWindowTest : public QObject {
     QVERIFY(desktop_.messages.isEmpty());
   }
 
+  void anUnwritableDataFolderFallsBackToTheCache() {
+    // A file where the data folder should be: nothing can be created under it.
+    QDir(folders_->Data()).removeRecursively();
+    QFile blocker(folders_->Data());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    Open();
+    QCOMPARE(QString::fromStdString(window_->Locations().data_dir),
+             folders_->Cache() + QStringLiteral(u"/3d/Tavrin/"));
+    QCOMPARE(QString::fromStdString(window_->Locations().settings_path),
+             folders_->Config() + QStringLiteral(u"/Corvane.txt"));
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(folders_->Cache() + QStringLiteral(u"/3d/Tavrin/生辰八字.htm")),
+                             10000);
+    window_->close();
+    QVERIFY(QFile::exists(folders_->Config() + QStringLiteral(u"/Corvane.txt")));
+  }
+
   void oddSettingsReadAsTheyShould() {
     QDir().mkpath(folders_->Data() + QStringLiteral(u"/Harlune"));
     QFile settings(folders_->Data() + QStringLiteral(u"/Harlune/Harlunesoft.p"));
