@@ -1,5 +1,6 @@
 #include "cli/command_line.hpp"
 
+#include <algorithm>
 #include <string>
 
 #include "app/product.hpp"
@@ -13,14 +14,18 @@ std::string Overview() {
   text += "The computations of the naming and birth-chart application, for scripts and long lists.\n";
   text += "Arguments and output are UTF-8; one record per line, fields separated by a TAB.\n\n";
   if (!AllCommands().empty()) text += "Commands:\n";
-  for (const Command& command : AllCommands()) {
-    std::string line = "  " + std::string(command.synopsis);
-    line.resize(std::max<std::size_t>(line.size() + 2, 42), ' ');
-    text += line + std::string(command.summary) + "\n";
-  }
+  // One column for the synopses, as wide as the longest.
+  std::size_t width = std::string_view("--version").size();
+  for (const Command& command : AllCommands()) width = std::max(width, command.synopsis.size());
+  auto row = [width](std::string_view left, std::string_view right) {
+    std::string line = "  " + std::string(left);
+    line.resize(width + 4, ' ');
+    return line + std::string(right) + "\n";
+  };
+  for (const Command& command : AllCommands()) text += row(command.synopsis, command.summary);
   text += "\nOptions:\n";
-  text += "  --help                                  this text; COMMAND --help for one command\n";
-  text += "  --version                               the product's name and version\n";
+  text += row("--help", "this text; COMMAND --help for one command");
+  text += row("--version", "the product's name and version");
   text += "\nSee tavrin-cli help COMMAND for a command's arguments and an example.\n";
   text += "Exit status: 0 success, 1 an input that cannot be answered, 2 a usage error.\n";
   return text;
