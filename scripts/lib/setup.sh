@@ -30,7 +30,7 @@ tavrin_install_packages() {
   [ "$(id -u)" -ne 0 ] && sudo=(sudo)
   export DEBIAN_FRONTEND=noninteractive
   "${sudo[@]}" apt-get update -qq >/dev/null
-  "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  "${sudo[@]}" apt-get install -y -qq "${missing[@]}" >/dev/null
 }
 
 # tavrin_build DIR [CMAKE OPTIONS...]: configure once, then build incrementally.
