@@ -57,14 +57,14 @@ int Fail(int status, std::string_view message) {
 }
 
 bool ParseArguments(const Command& command, const std::vector<std::string>& arguments,
-                    const ArgumentSpec& spec, Arguments& parsed) {
+                    const ArgumentSpec& rules, Arguments& parsed) {
   const std::string name(command.name);
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
     if (argument.size() > 1 && argument[0] == '-') {
-      if (spec.flags.count(argument)) {
+      if (rules.flags.count(argument)) {
         parsed.flags.insert(argument);
-      } else if (spec.valued.count(argument)) {
+      } else if (rules.valued.count(argument)) {
         if (i + 1 == arguments.size()) {
           Fail(kUsageError, name + ": option " + argument + " expects a value");
           return false;
@@ -79,7 +79,7 @@ bool ParseArguments(const Command& command, const std::vector<std::string>& argu
     }
   }
   const std::size_t count = parsed.positional.size();
-  if (count < spec.min_positional || count > spec.max_positional) {
+  if (count < rules.min_positional || count > rules.max_positional) {
     Fail(kUsageError,
          name + ": wrong number of arguments; usage: tavrin-cli " + std::string(command.synopsis));
     return false;

@@ -41,7 +41,7 @@ struct ArgumentSpec {
 // Parses `arguments` of `command`; on a usage error prints its one line and
 // returns false.
 bool ParseArguments(const Command& command, const std::vector<std::string>& arguments,
-                    const ArgumentSpec& spec, Arguments& parsed);
+                    const ArgumentSpec& rules, Arguments& parsed);
 
 // Prints "tavrin-cli: <message>" on standard error and returns `status`.
 int Fail(int status, std::string_view message);

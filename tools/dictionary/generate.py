@@ -196,9 +196,9 @@ def load_adjustments(path):
 
 
 def jieba_dict_path():
-    spec = importlib.util.find_spec("jieba")
-    if spec and spec.origin:
-        p = Path(spec.origin).parent / "dict.txt"
+    module = importlib.util.find_spec("jieba")
+    if module and module.origin:
+        p = Path(module.origin).parent / "dict.txt"
         if p.exists():
             return p
     if JIEBA_DICT_FALLBACK.exists():
