@@ -50,6 +50,12 @@ bool ReplaceFile(const std::string& path, std::string_view bytes) {
   return true;
 }
 
+std::string WriteFileIn(std::string_view directory, std::string_view gbk_file_name, std::string_view bytes) {
+  std::string path = PathInDirectory(directory, gbk_file_name);
+  ReplaceFile(path, bytes);
+  return path;
+}
+
 bool ReadWholeFile(const std::string& path, std::string& bytes) {
   std::ifstream file(path, std::ios::binary);
   if (!file) return false;

@@ -16,6 +16,11 @@ std::string PathInDirectory(std::string_view directory, std::string_view gbk_fil
 // could not be written; the old content, if any, is then left as it was.
 bool ReplaceFile(const std::string& path, std::string_view bytes);
 
+// Replaces the file `gbk_file_name` in `directory` with `bytes` and returns its
+// path. A page that cannot be written is not reported: the view then shows the
+// old or missing file.
+std::string WriteFileIn(std::string_view directory, std::string_view gbk_file_name, std::string_view bytes);
+
 // Reads the whole content of `path` into `bytes`; false when it cannot be read.
 bool ReadWholeFile(const std::string& path, std::string& bytes);
 

@@ -118,9 +118,7 @@ std::optional<std::string> RunBatch(std::string_view input, bool sort_by_score, 
   if (items.empty()) return std::nullopt;
   std::vector<ScoredName> names = ScoreBatch(items, progress);
   if (sort_by_score) SortByScore(names);
-  const std::string path = PathInDirectory(data_dir, "批量测名.htm");
-  ReplaceFile(path, BuildBatchPage(BatchResultText(names)));  // a failed write is not reported
-  return path;
+  return WriteFileIn(data_dir, "批量测名.htm", BuildBatchPage(BatchResultText(names)));
 }
 
 }  // namespace tavrin

@@ -115,9 +115,7 @@ std::optional<FavourablePage> BuildFavourablePage(const DateTime& birth) {
 }
 
 std::string WriteFavourablePage(const FavourablePage& page, const std::string& data_dir) {
-  const std::string path = PathInDirectory(data_dir, kFavourablePageFile);
-  ReplaceFile(path, page.page);
-  return path;
+  return WriteFileIn(data_dir, kFavourablePageFile, page.page);
 }
 
 }  // namespace tavrin

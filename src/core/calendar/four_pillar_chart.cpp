@@ -87,9 +87,7 @@ std::optional<FourPillarChart> BuildFourPillarChart(const DateTime& birth, std::
 }
 
 std::string WriteFourPillarPage(const FourPillarChart& chart, const std::string& data_dir) {
-  const std::string path = PathInDirectory(data_dir, kFourPillarPageFile);
-  ReplaceFile(path, chart.page);
-  return path;
+  return WriteFileIn(data_dir, kFourPillarPageFile, chart.page);
 }
 
 }  // namespace tavrin

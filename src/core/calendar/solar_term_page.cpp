@@ -87,9 +87,7 @@ std::string WriteSolarTermPage(const SolarTermPage& page, const std::string& dat
   const std::string link_file = PathInDirectory(data_dir, kTermLinkFile);
   std::error_code error;
   if (!std::filesystem::exists(link_file, error) && !error) ReplaceFile(link_file, "");
-  const std::string path = PathInDirectory(data_dir, kSolarTermPageFile);
-  ReplaceFile(path, page.page);
-  return path;
+  return WriteFileIn(data_dir, kSolarTermPageFile, page.page);
 }
 
 }  // namespace tavrin

@@ -138,7 +138,7 @@ GbkText BuildNameReport(GbkText& surname, GbkText& given, const std::string& dat
   if (!name.IsScorable()) return {};
   const GbkText page = FillNameReportPage(name);
   const GbkText recommendation = RecommendationBlock(AnnouncementText());
-  ReplaceFile(PathInDirectory(data_dir, kNamePlainPageFile), ReplaceAll(page, kAnnouncementMarker, ""));
+  WriteFileIn(data_dir, kNamePlainPageFile, ReplaceAll(page, kAnnouncementMarker, ""));
   BuildNameTextReport(name.surname, name.given, data_dir);
   return ReplaceAll(page, kAnnouncementMarker, recommendation);
 }
@@ -146,7 +146,7 @@ GbkText BuildNameReport(GbkText& surname, GbkText& given, const std::string& dat
 void BuildNameTextReport(std::string_view surname, std::string_view given, const std::string& data_dir) {
   const CleanedName name = CleanName(surname, given);
   if (!name.IsScorable()) return;
-  ReplaceFile(PathInDirectory(data_dir, kNameTextFile), FillNameTextReport(name));
+  WriteFileIn(data_dir, kNameTextFile, FillNameTextReport(name));
 }
 
 NameTestOutcome RunNameTest(std::string_view surname, std::string_view given, const std::string& data_dir) {
@@ -154,9 +154,8 @@ NameTestOutcome RunNameTest(std::string_view surname, std::string_view given, co
   if (surname_text.empty()) return {GbkText(kAskForSurname), NameBox::Surname, {}};
   GbkText given_text = RemoveBlanks(given);
   if (given_text.empty()) return {GbkText(kAskForGiven), NameBox::Given, {}};
-  const std::string page_path = PathInDirectory(data_dir, kNamePageFile);
-  ReplaceFile(page_path, BuildNameReport(surname_text, given_text, data_dir));
-  return {{}, NameBox::Surname, page_path};
+  const GbkText page = BuildNameReport(surname_text, given_text, data_dir);
+  return {{}, NameBox::Surname, WriteFileIn(data_dir, kNamePageFile, page)};
 }
 
 }  // namespace tavrin

@@ -67,7 +67,7 @@ void BatchWindow::done(int result) {
   // However the window closes, the list is kept for the next opening.
   if (!saved_) {
     saved_ = true;
-    ReplaceFile(PathInDirectory(data_dir_, kArchiveFile), ToGbk(names_->toPlainText()));
+    WriteFileIn(data_dir_, kArchiveFile, ToGbk(names_->toPlainText()));
     WriteIniValue(settings_path_, ProductName, kSortSetting, sort_by_score_->isChecked() ? "真" : "假");
   }
   QDialog::done(result);
