@@ -123,12 +123,13 @@ class ReportViewTest : public QObject {
 
   void copyPutsThePageTextOnTheClipboard() {
     Open();
-    WriteBytes(DataDir() + QStringLiteral(u"copy.htm"),
-               Gbk(u8"<html><head><meta "
-                   u8"charset=gb2312></head><body><p>王&nbsp;小明</p><p>九十一分</p></body></html>"));
+    WriteBytes(
+        DataDir() + QStringLiteral(u"copy.htm"),
+        Gbk(QStringLiteral(u"<html><head><meta "
+                           u"charset=gb2312></head><body><p>王&nbsp;小明</p><p>九十一分</p></body></html>")));
+    QSignalSpy loaded(window_->View(), &QWebEngineView::loadFinished);
     window_->View()->ShowFile((DataDir() + QStringLiteral(u"copy.htm")).toStdString());
-    QTRY_VERIFY_WITH_TIMEOUT(Shown().endsWith(QStringLiteral(u"copy.htm")), 10000);
-    QTest::qWait(200);
+    QVERIFY(loaded.wait(10000));
     window_->CopyPage();
     QTRY_COMPARE_WITH_TIMEOUT(desktop_.messages.size(), 1, 10000);
     QCOMPARE(desktop_.messages.first(), QStringLiteral(u"已经成功复制了!"));
